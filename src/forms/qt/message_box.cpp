@@ -1,0 +1,58 @@
+#include "forms/qt/message_box.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace forms::qt {
+
+namespace {
+
+QScreen* primaryScreen() { return QGuiApplication::primaryScreen(); }
+
+}  // namespace
+
+MessageBox::MessageBox(const QString& title, const QString& text)
+    : message_(new QLabel(text)), ok_(new QPushButton(QStringLiteral("OK"))) {
+  setWindowTitle(title);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setModal(true);
+  message_->setTextFormat(Qt::PlainText);
+  message_->setWordWrap(true);
+  // Long messages wrap at half the screen's width, not at the label's whim.
+  if (QScreen* s = primaryScreen()) {
+    const int limit = s->geometry().width() / 2;
+    const int natural = message_->fontMetrics().horizontalAdvance(text);
+    message_->setMinimumWidth(std::min(limit, natural));
+    message_->setMaximumWidth(limit);
+  }
+  ok_->setDefault(true);                                        // Enter
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which also closes
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 12, 12, 10);
+  layout->setSpacing(14);
+  layout->addWidget(message_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MessageBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (QScreen* s = primaryScreen()) {
+    QRect r = frameGeometry();
+    r.moveCenter(s->geometry().center());
+    move(r.topLeft());
+  }
+  ok_->setFocus();
+}
+
+}  // namespace forms::qt
