@@ -40,8 +40,12 @@ class WidgetPeer : public ControlPeer, public NativePeer {
     widget_->setFont(toQFont(control_.EffectiveFont()));
     QPalette palette = widget_->palette();
     palette.setColor(QPalette::Window, toQColor(control_.Color));
-    palette.setColor(QPalette::WindowText, toQColor(control_.EffectiveFont().Color));
-    palette.setColor(QPalette::ButtonText, toQColor(control_.EffectiveFont().Color));
+    // Text keeps the style's grey while the control is disabled.
+    const QColor text = toQColor(control_.EffectiveFont().Color);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+      palette.setColor(group, QPalette::WindowText, text);
+      palette.setColor(group, QPalette::ButtonText, text);
+    }
     widget_->setPalette(palette);
     SyncOwn();
     widget_->setVisible(control_.Visible());
