@@ -58,6 +58,8 @@ class Backend {
   virtual void Beep() = 0;
 
   virtual TSize MeasureText(const TFont& font, std::string_view text) = 0;
+  // The height of `text` wrapped at word boundaries within `width`.
+  virtual int WrappedTextHeight(const TFont& font, std::string_view text, int width) = 0;
   // The size of the virtual screen spanning all monitors.
   virtual TSize DesktopSize() = 0;
 

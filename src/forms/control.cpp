@@ -42,7 +42,7 @@ TFont TControl::EffectiveFont() const {
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
-  const TRect old = FormRect();
+  const TRect old = PaintRect();
   left_ = left;
   top_ = top;
   width_ = width;
@@ -53,13 +53,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
-  Changed(FormRect());
+  Changed(PaintRect());
 }
 
 void TControl::SetEnabled(bool v) {
   if (v == enabled_) return;
   enabled_ = v;
-  Changed(FormRect());
+  Changed(PaintRect());
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -71,7 +71,7 @@ void TControl::SetParent(TWinControl* parent) {
   parent_ = parent;
   if (parent_) parent_->controls_.push_back(this);
   ParentChanged();
-  Changed(FormRect());
+  Changed(PaintRect());
 }
 
 void TControl::Changed(const TRect&) {}
@@ -87,7 +87,7 @@ void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) {
 }
 
 void TGraphicControl::Changed(const TRect& oldFormRect) {
-  if (TForm* form = Form()) form->WindowlessChanged(oldFormRect.united(FormRect()));
+  if (TForm* form = Form()) form->WindowlessChanged(oldFormRect.united(PaintRect()));
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}

@@ -42,6 +42,8 @@ class TControl : public TComponent {
   TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
   // The box in the form's client coordinates.
   TRect FormRect() const;
+  // What painting the control may cover, in the form's client coordinates.
+  virtual TRect PaintRect() const { return FormRect(); }
 
   TWinControl* Parent() const { return parent_; }
   void SetParent(TWinControl* parent);

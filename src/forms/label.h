@@ -18,6 +18,8 @@ class TLabel : public TGraphicControl {
   bool AutoSize = true;
   // Sizes the box to the text, when AutoSize is on.
   void AdjustSize();
+  // Wrapped text runs on below a box too short for it rather than losing its last words.
+  TRect PaintRect() const override;
 
  protected:
   void ParentChanged() override { AdjustSize(); }

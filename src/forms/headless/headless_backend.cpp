@@ -1,5 +1,6 @@
 #include "forms/headless/headless_backend.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "forms/form.h"
@@ -78,6 +79,12 @@ TSize HeadlessBackend::MeasureText(const TFont& font, std::string_view text) {
   // A rough average glyph width; enough for sizes to follow the text and the font.
   const int px = font.pixelSize();
   return {static_cast<int>(text.size()) * px * (font.Bold ? 6 : 5) / 10, px * 115 / 100};
+}
+
+int HeadlessBackend::WrappedTextHeight(const TFont& font, std::string_view text, int width) {
+  const TSize line = MeasureText(font, text);
+  const int lines = width > 0 ? (line.width + width - 1) / width : 1;
+  return std::max(1, lines) * line.height;
 }
 
 std::int64_t HeadlessBackend::NextTickIn() const {

@@ -43,6 +43,7 @@ class HeadlessBackend : public forms::Backend {
   void MessageBox(std::string_view title, std::string_view text) override;
   void Beep() override { ++beeps; }
   TSize MeasureText(const TFont& font, std::string_view text) override;
+  int WrappedTextHeight(const TFont& font, std::string_view text, int width) override;
   TSize DesktopSize() override { return desktop; }
   void Run() override {}
   void Quit() override { quitRequested = true; }

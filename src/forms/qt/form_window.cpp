@@ -24,7 +24,8 @@ void Canvas::paintEvent(QPaintEvent* event) {
   painter.fillRect(event->rect(), toQColor(form_.Color));
   for (const TControl* c : form_.PaintOrder()) {
     const QRect box = toQRect(c->FormRect());
-    if (!event->rect().intersects(box)) continue;
+    const QRect covers = toQRect(c->PaintRect());
+    if (!event->rect().intersects(covers)) continue;
     if (auto* image = dynamic_cast<const TImage*>(c)) {
       if (!art::hasPicture(image->Picture) || box.isEmpty()) continue;
       painter.drawImage(box.topLeft(),
@@ -36,8 +37,8 @@ void Canvas::paintEvent(QPaintEvent* event) {
       int flags = Qt::AlignTop | toQAlignment(label->Alignment);
       if (label->WordWrap) flags |= Qt::TextWordWrap;
       painter.save();
-      painter.setClipRect(box);
-      painter.drawText(box, flags, toQString(label->Caption()));
+      painter.setClipRect(covers);
+      painter.drawText(covers, flags, toQString(label->Caption()));
       painter.restore();
     }
   }

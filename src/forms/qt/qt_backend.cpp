@@ -71,6 +71,12 @@ TSize QtBackend::MeasureText(const TFont& font, std::string_view text) {
   return {metrics.horizontalAdvance(toQString(text)), metrics.height()};
 }
 
+int QtBackend::WrappedTextHeight(const TFont& font, std::string_view text, int width) {
+  const QFontMetrics metrics(toQFont(font));
+  return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, toQString(text))
+      .height();
+}
+
 TSize QtBackend::DesktopSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};

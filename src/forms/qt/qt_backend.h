@@ -21,6 +21,7 @@ class QtBackend : public forms::Backend {
   void MessageBox(std::string_view title, std::string_view text) override;
   void Beep() override;
   TSize MeasureText(const TFont& font, std::string_view text) override;
+  int WrappedTextHeight(const TFont& font, std::string_view text, int width) override;
   TSize DesktopSize() override;
   void Run() override;
   void Quit() override;
