@@ -100,19 +100,34 @@ TEST(MainWindow, RealClickOnViaStartsARound) {
   EXPECT_EQ(countPixels(g.grab(), {88, 104, 401, 200}, qRgb(128, 0, 0)), 0);
 }
 
-TEST(MainWindow, KeyboardSpaceOnViaAndArrowsOnTheLevels) {
+TEST(MainWindow, KeyboardTabsBetweenViaAndTheCheckedLevelAndArrowsChooseLevels) {
   QtGame g;
   QWidget* via = g.widgetOf(*Form1->via);
-  via->setFocus();
+  QWidget* level1 = g.widgetOf(*Form1->RadioButton1);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(g.window));
+  EXPECT_EQ(QApplication::focusWidget(), via);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), level1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_TRUE(Form1->RadioButton2->Checked());
+  EXPECT_FALSE(Form1->RadioButton1->Checked());
+  EXPECT_EQ(Form1->Timer->Interval(), 2500);
+  EXPECT_EQ(scoreStep, 35);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), via);
   QTest::keyClick(via, Qt::Key_Space);
   EXPECT_FALSE(Form1->via->Enabled());
-  QWidget* level1 = g.widgetOf(*Form1->RadioButton1);
+  EXPECT_TRUE(Form1->Timer->Enabled());
+}
+
+TEST(MainWindow, ARealClickOnAnotherLevelAppliesItAtOnce) {
+  QtGame g;
   QTest::mouseClick(g.widgetOf(*Form1->RadioButton3), Qt::LeftButton);
   EXPECT_TRUE(Form1->RadioButton3->Checked());
   EXPECT_FALSE(Form1->RadioButton1->Checked());
   EXPECT_EQ(Form1->Timer->Interval(), 2200);
   EXPECT_EQ(scoreStep, 30);
-  EXPECT_FALSE(qobject_cast<QAbstractButton*>(level1)->isChecked());
+  EXPECT_FALSE(qobject_cast<QAbstractButton*>(g.widgetOf(*Form1->RadioButton1))->isChecked());
 }
 
 TEST(MainWindow, ClosingTheWindowEndsTheProgram) {

@@ -69,6 +69,7 @@ FormWindow::FormWindow(TForm& form)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll_);
   scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes round the controls only
   scroll_->setWidgetResizable(true);
   scroll_->setWidget(canvas_);
 }
