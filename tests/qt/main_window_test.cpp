@@ -17,14 +17,6 @@
 namespace gomblo::testing {
 namespace {
 
-int countPixels(const QImage& img, QRect area, QRgb colour) {
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if ((img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
-  return n;
-}
-
 TEST(MainWindow, OpensCentredWithItsCaptionAndClientSize) {
   QtGame g;
   EXPECT_EQ(g.window->windowTitle(), QStringLiteral("Quilbora"));

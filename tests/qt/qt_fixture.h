@@ -15,6 +15,15 @@ namespace gomblo::testing {
 
 extern forms::qt::QtBackend* qtBackend;
 
+// How many pixels of `area` have exactly `colour`.
+inline int countPixels(const QImage& img, QRect area, QRgb colour) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if ((img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
+  return n;
+}
+
 struct QtGame {
   forms::TApplication app{*qtBackend};
   QWidget* window = nullptr;

@@ -31,14 +31,6 @@ void whileUp(std::function<void(QWidget&)> answer) {
   });
 }
 
-int countPixels(const QImage& img, QRect area, QRgb colour) {
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if ((img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
-  return n;
-}
-
 TEST(WinnerDialog, OpensAtALevelSevenPassWithItsCaptionTextsAndPlaces) {
   QtGame g;
   Form1->RadioButton7->Click();
