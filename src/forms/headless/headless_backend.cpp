@@ -107,7 +107,7 @@ void HeadlessBackend::Advance(std::int64_t ms) {
     earliest->second.due += earliest->second.interval;
     earliest->second.timer->Fire();  // may stop or restart any timer
   }
-  now_ = target;
+  now_ = std::max(now_, target);  // a handler may have moved the clock on by itself
 }
 
 }  // namespace forms::headless
