@@ -1,5 +1,6 @@
 #include "forms/qt/message_box.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,13 +23,14 @@ MessageBox::MessageBox(const QString& title, const QString& text)
                  Qt::WindowCloseButtonHint);
   setModal(true);
   message_->setTextFormat(Qt::PlainText);
-  message_->setWordWrap(true);
-  // Long messages wrap at half the screen's width, not at the label's whim.
+  // A message stays on one line unless that is wider than half the screen; then it wraps
+  // at exactly that width.
   if (QScreen* s = primaryScreen()) {
     const int limit = s->geometry().width() / 2;
-    const int natural = message_->fontMetrics().horizontalAdvance(text);
-    message_->setMinimumWidth(std::min(limit, natural));
-    message_->setMaximumWidth(limit);
+    if (QFontMetrics(message_->font()).horizontalAdvance(text) > limit) {
+      message_->setWordWrap(true);
+      message_->setFixedWidth(limit);
+    }
   }
   ok_->setDefault(true);                                        // Enter
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which also closes
