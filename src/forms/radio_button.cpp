@@ -5,7 +5,7 @@ namespace forms {
 void TRadioButton::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
-  TabStop = checked;
+  TabStop = checked;  // only the checked button of a group is a tab stop
   if (checked && Parent()) {
     for (TControl* sibling : Parent()->Controls())
       if (auto* other = dynamic_cast<TRadioButton*>(sibling); other && other != this)

@@ -17,8 +17,6 @@ class TRadioButton : public TWinControl {
   void SetChecked(bool checked);
   // A click, or the keyboard choosing this button.
   void Click() { SetChecked(true); }
-  // Only the checked button of a group is a tab stop.
-  bool IsTabStop() const { return checked_; }
 
  private:
   bool checked_ = false;

@@ -76,9 +76,6 @@ struct TRect {
     return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
             std::max(bottom, o.bottom)};
   }
-  constexpr bool intersects(const TRect& o) const {
-    return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-  }
   constexpr bool operator==(const TRect&) const = default;
 };
 

@@ -44,8 +44,8 @@ TEST(RadioGroup, CheckingOneUnchecksItsGroupOnlyAndFiresOnce) {
   f.a[2]->Click();
   EXPECT_EQ(f.checked(), "001|10");
   EXPECT_EQ(f.clicks, std::vector<std::string>{"a2"});
-  EXPECT_TRUE(f.a[2]->IsTabStop());
-  EXPECT_FALSE(f.a[0]->IsTabStop());
+  EXPECT_TRUE(f.a[2]->TabStop);
+  EXPECT_FALSE(f.a[0]->TabStop);
 }
 
 TEST(RadioGroup, ClickOnTheCheckedOneFiresNothing) {

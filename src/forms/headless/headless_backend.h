@@ -34,7 +34,6 @@ class HeadlessBackend : public forms::Backend {
   // a key, the close box). A form left open is closed with its close box.
   std::function<void(TForm&)> onModalForm;
   int modalForms = 0;
-  int invalidations = 0;
 
   // --- forms::Backend
   std::unique_ptr<FormPeer> CreateFormPeer(TForm& form) override;
