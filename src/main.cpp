@@ -10,6 +10,19 @@
 
 namespace {
 
+QtMessageHandler toolkitMessages = nullptr;
+
+// While the window system is being reached, a failure ends the program with one plain
+// line instead of the toolkit's report and an abort.
+void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs("Gomblo cannot open its window: the display could not be reached.\n", stderr);
+    std::_Exit(1);
+  }
+  if ((type == QtDebugMsg || type == QtInfoMsg) && toolkitMessages)
+    toolkitMessages(type, context, text);
+}
+
 bool haveDisplay() {
   const auto set = [](const char* name) {
     const char* v = std::getenv(name);
@@ -29,7 +42,9 @@ int main(int argc, char** argv) {
   // The program's identity on the desktop; the caption bar keeps the window's own text.
   QApplication::setApplicationName(QStringLiteral("Gomblo"));
   QApplication::setDesktopFileName(QStringLiteral("Gomblo"));
+  toolkitMessages = qInstallMessageHandler(startupMessages);
   QApplication qapp(argc, argv);
+  qInstallMessageHandler(toolkitMessages);
   QApplication::setWindowIcon(art::applicationIcon());
   forms::qt::QtBackend backend;
   return gomblo::RunGame(backend);
