@@ -13,14 +13,12 @@ namespace {
 QtMessageHandler toolkitMessages = nullptr;
 
 // While the window system is being reached, a failure ends the program with one plain
-// line instead of the toolkit's report and an abort.
-void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+// line instead of the toolkit's report and an abort; its other chatter is not for players.
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
   if (type == QtFatalMsg) {
     std::fputs("Gomblo cannot open its window: the display could not be reached.\n", stderr);
     std::_Exit(1);
   }
-  if ((type == QtDebugMsg || type == QtInfoMsg) && toolkitMessages)
-    toolkitMessages(type, context, text);
 }
 
 bool haveDisplay() {
