@@ -221,15 +221,19 @@ QImage applicationIconImage() {
 }
 
 QIcon applicationIcon() {
-  QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(applicationIconImage()));
-  // Larger and smaller sizes for the desktop come from the scalable drawing, with the same hard
-  // edges as the 32 x 32 image.
-  const QByteArray svg = readResource(":/art/icon.svg");
-  for (int side : {16, 24, 48, 64, 128, 256}) {
-    const QImage image = render(svg, QSize(side, side), 1.0);
-    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
-  }
+  // Built once: every window shows it, and each window sets it again when it changes.
+  static const QIcon icon = [] {
+    QIcon built;
+    built.addPixmap(QPixmap::fromImage(applicationIconImage()));
+    // Larger and smaller sizes for the desktop come from the scalable drawing, with the same
+    // hard edges as the 32 x 32 image.
+    const QByteArray svg = readResource(":/art/icon.svg");
+    for (int side : {16, 24, 48, 64, 128, 256}) {
+      const QImage image = render(svg, QSize(side, side), 1.0);
+      if (!image.isNull()) built.addPixmap(QPixmap::fromImage(image));
+    }
+    return built;
+  }();
   return icon;
 }
 
